@@ -1,0 +1,23 @@
+# Installs the headers, the library, a CMake package (find_package(Jotwell
+# CONFIG) gives Jotwell::jotwell) and a pkg-config file.
+include(CMakePackageConfigHelpers)
+
+install(TARGETS jotwell EXPORT JotwellTargets
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(FILES ${PROJECT_BINARY_DIR}/include/jotwell/export.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/jotwell)
+
+set(JOTWELL_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Jotwell)
+install(EXPORT JotwellTargets NAMESPACE Jotwell:: DESTINATION ${JOTWELL_CMAKE_DIR})
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/JotwellConfig.cmake.in
+    ${PROJECT_BINARY_DIR}/JotwellConfig.cmake
+    INSTALL_DESTINATION ${JOTWELL_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/JotwellConfigVersion.cmake
+    COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/JotwellConfig.cmake ${PROJECT_BINARY_DIR}/JotwellConfigVersion.cmake
+    DESTINATION ${JOTWELL_CMAKE_DIR})
+
+configure_file(${PROJECT_SOURCE_DIR}/cmake/jotwell.pc.in ${PROJECT_BINARY_DIR}/jotwell.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/jotwell.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -1,0 +1,36 @@
+# Installs the built project into a scratch prefix, builds the consumer
+# project against it with find_package, runs it, and checks pkg-config.
+set(prefix ${WORK}/prefix)
+file(REMOVE_RECURSE ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}
+    RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "install failed")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCE} -B ${WORK}/build -G Ninja
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "consumer configure failed:\n${out}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${WORK}/build
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "consumer build failed:\n${out}")
+endif()
+file(GLOB libdirs ${prefix}/lib*)
+set(ENV{LD_LIBRARY_PATH} "${libdirs}")
+execute_process(COMMAND ${WORK}/build/consumer RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "consumer ok")
+    message(FATAL_ERROR "consumer run failed (${rc}):\n${out}")
+endif()
+find_program(PKG_CONFIG pkg-config)
+if(PKG_CONFIG)
+    file(GLOB pcdir ${prefix}/lib*/pkgconfig)
+    set(ENV{PKG_CONFIG_PATH} "${pcdir}")
+    execute_process(COMMAND ${PKG_CONFIG} --libs jotwell OUTPUT_VARIABLE libs RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0 OR NOT libs MATCHES "-ljotwell")
+        message(FATAL_ERROR "pkg-config does not know jotwell: ${libs}")
+    endif()
+endif()
+message(STATUS "installed package consumed")
