@@ -18,4 +18,13 @@ for preset in default asan tsan; do
         ctest --preset "$preset" -j "$jobs"
 done
 
+# Further stages, each a script of its own: the bounded fuzzing run and the
+# Windows build under Wine.
+for extra in tools/test-fuzz.sh tools/test-windows.sh; do
+    if [ -x "$extra" ]; then
+        stage "$extra"
+        "$extra"
+    fi
+done
+
 stage "all stages passed"
