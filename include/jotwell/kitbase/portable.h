@@ -49,7 +49,8 @@ public:
 
 class JOTWELL_API Pathname {
 public:
-    enum Dot_type { dot = 0, dot_dot = 1 };
+    // A fixed underlying type, so that any other value is valid and reads as dot.
+    enum Dot_type : int { dot = 0, dot_dot = 1 };
 
     Pathname(const Dot_type& d = dot);
     Pathname(const std::string& s);   // drops one trailing separator
