@@ -9,3 +9,6 @@
 #include <jotwell/importance.h>
 #include <jotwell/config.h>
 #include <jotwell/jotwell_init_exit.h>
+#include <jotwell/context.h>
+#include <jotwell/logger.h>
+#include <jotwell/admin.h>

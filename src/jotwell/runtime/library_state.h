@@ -7,6 +7,8 @@
 
 namespace Jotwell {
 
+class Logos;
+
 struct LibraryState {
     // Start step: give the nine importance constants their values.
     static void set_importance_constants();
@@ -16,6 +18,11 @@ struct LibraryState {
     static Kitbase::Native::Tls* tls_data();
 
     static bool started();
+
+    // The process's default trace service; null before the start and
+    // after the stop.
+    static Logos* default_logos();
+    static void set_default_logos(Logos* logos);
 };
 
 } // namespace Jotwell
