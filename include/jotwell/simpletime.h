@@ -56,14 +56,17 @@ private:
 
     double ms_;
 
+    // The friend functions get their export mark at their namespace-scope
+    // declarations below; marked here too, a DLL's users would lose the
+    // import (a redeclaration drops dllimport).
     friend class PhysicalTime;
     friend class SimpleTimeInitExit;
     friend struct DurationAccess;
-    friend JOTWELL_API bool operator==(const Duration&, const Duration&);
-    friend JOTWELL_API bool operator<(const Duration&, const Duration&);
-    friend JOTWELL_API double operator/(const Duration&, const Duration&);
-    friend JOTWELL_API Duration operator-(const PhysicalTime&, const PhysicalTime&);
-    friend JOTWELL_API std::ostream& operator<<(std::ostream&, const Duration&);
+    friend bool operator==(const Duration&, const Duration&);
+    friend bool operator<(const Duration&, const Duration&);
+    friend double operator/(const Duration&, const Duration&);
+    friend Duration operator-(const PhysicalTime&, const PhysicalTime&);
+    friend std::ostream& operator<<(std::ostream&, const Duration&);
 };
 
 JOTWELL_API extern const Duration& Zero;
@@ -98,9 +101,9 @@ public:
 private:
     double ms_;
 
-    friend JOTWELL_API Duration operator-(const PhysicalTime&, const PhysicalTime&);
-    friend JOTWELL_API bool operator==(const PhysicalTime&, const PhysicalTime&);
-    friend JOTWELL_API bool operator<(const PhysicalTime&, const PhysicalTime&);
+    friend Duration operator-(const PhysicalTime&, const PhysicalTime&);
+    friend bool operator==(const PhysicalTime&, const PhysicalTime&);
+    friend bool operator<(const PhysicalTime&, const PhysicalTime&);
 };
 
 inline PhysicalTime operator-(const PhysicalTime& p, const Duration& d) { PhysicalTime r(p); r -= d; return r; }

@@ -104,17 +104,17 @@ TEST(PortableEnv, SetEmptyAndUnsetVariables)
     EXPECT_EQ(Portable::getenv("JOTWELL_TEST_VAR", std::string("fb")), "fb");
 }
 
-#if !defined(_WIN32)
-// The C runtime of Windows cannot hold a variable set to the empty text.
 TEST(PortableEnv, EmptyTextIsSet)
 {
+#if defined(_WIN32)
+    GTEST_SKIP() << "the C runtime of Windows cannot hold a variable set to the empty text";
+#endif
     test_support::set_env("JOTWELL_TEST_EMPTY", "");
     EXPECT_EQ(Portable::getenv("JOTWELL_TEST_EMPTY", std::string("fb")), "");
     std::string v = "old";
     EXPECT_EQ(Portable::getenv("JOTWELL_TEST_EMPTY", v), "");
     test_support::unset_env("JOTWELL_TEST_EMPTY");
 }
-#endif
 
 TEST(Process, PictureOfThisProgram)
 {

@@ -1,0 +1,35 @@
+#!/bin/sh
+# Runs one Windows program of the cross build under Wine:
+#   tools/wine-run.sh PREFIX program.exe [args...]
+# PREFIX is the build tree's own 32-bit Wine prefix; it is created on first
+# use (under a lock, since CTest starts programs in parallel). The mingw
+# runtime DLLs are found through Wine's PATH.
+set -eu
+prefix=$1
+shift
+case $prefix in /*) ;; *) prefix=$PWD/$prefix ;; esac
+
+export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all
+# No Mono or Gecko download prompts: the tests need neither.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+if [ ! -f "$prefix/system.reg" ]; then
+    mkdir -p "$(dirname "$prefix")"
+    (
+        flock 9
+        if [ ! -f "$prefix/system.reg" ]; then
+            wineboot --init >/dev/null 2>&1
+            wineserver -w
+        fi
+    ) 9>"$prefix.lock"
+fi
+
+# Unix folders as Windows paths on drive Z:, which Wine maps to /.
+winpath() { printf 'Z:%s' "$1" | tr / '\\'; }
+runtime=""
+for dir in /usr/lib/gcc/i686-w64-mingw32/*-posix /usr/i686-w64-mingw32/lib; do
+    [ -d "$dir" ] && runtime="$runtime${runtime:+;}$(winpath "$dir")"
+done
+export WINEPATH="${WINEPATH:+$WINEPATH;}$runtime"
+
+exec wine "$@"
