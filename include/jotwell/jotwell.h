@@ -5,6 +5,7 @@
 #include <jotwell/kitbase/exception.h>
 #include <jotwell/kitbase/native.h>
 #include <jotwell/kitbase/portable.h>
+#include <jotwell/kitbase/xml.h>
 #include <jotwell/simpletime.h>
 #include <jotwell/importance.h>
 #include <jotwell/config.h>
