@@ -1,0 +1,82 @@
+// Loads glossapack once per test program and gives the tests readable views
+// of the registered trees.
+#ifndef GLOSSAPACK_TESTS_PACKAGE_FIXTURE_H
+#define GLOSSAPACK_TESTS_PACKAGE_FIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "glossa/package_loader.h"
+#include "glossa/vx_locale.h"
+#include "glossa/vx_locale_catalog.h"
+
+namespace glossapack_test {
+
+// Loads the package built with these tests (GLOSSAPACK_PATH); fails the
+// calling test when it cannot be loaded.
+inline void load_package() {
+    std::string error;
+    ASSERT_TRUE(glossa::load_package(GLOSSAPACK_PATH, error)) << error;
+}
+
+inline vx_locale_catalog& catalog() { return *vx_locale_catalog::GetInstance(); }
+
+// The registered root with this name ("af_ZA"); fails the test if missing.
+inline const vx_locale_storage& locale(const std::string& name) {
+    const vx_locale_storage* root = catalog().find(name);
+    if (root == nullptr) {
+        ADD_FAILURE() << name << " is not registered";
+        static const vx_locale_storage none{};
+        return none;
+    }
+    return *root;
+}
+
+inline std::u16string u16(const char16_t* text) { return text == nullptr ? u"<null>" : std::u16string(text); }
+
+inline std::vector<std::u16string> list(const char16_t* const* items, std::size_t length) {
+    std::vector<std::u16string> out;
+    for (std::size_t i = 0; i < length; ++i) {
+        out.push_back(u16(items[i]));
+    }
+    return out;
+}
+
+// UTF-8 for failure messages.
+inline std::string utf8(const std::u16string& text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size()) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+class PackageTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { load_package(); }
+};
+
+}  // namespace glossapack_test
+
+#endif
