@@ -68,7 +68,15 @@ struct BuildFacts {
     bool unix_like;
     bool linux_kernel;
     bool apple;
+    bool solaris;
+    bool aix;
+    bool hpux;
     const char* os_name;
+    // The compiler, the macro expression its version comes from, and that
+    // version in decimal ("MsDev", "_MSC_VER", 1310).
+    const char* compiler;
+    const char* compiler_version_macro;
+    long compiler_version;
 };
 BuildFacts build_facts();
 
