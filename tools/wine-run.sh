@@ -3,7 +3,8 @@
 #   tools/wine-run.sh PREFIX program.exe [args...]
 # PREFIX is the build tree's own 32-bit Wine prefix; it is created on first
 # use (under a lock, since CTest starts programs in parallel). The mingw
-# runtime DLLs are found through Wine's PATH.
+# runtime DLLs are found through Wine's PATH. Standard input is the
+# caller's; standard output and error are passed on when the program ends.
 set -eu
 prefix=$1
 shift
@@ -32,4 +33,13 @@ for dir in /usr/lib/gcc/i686-w64-mingw32/*-posix /usr/i686-w64-mingw32/lib; do
 done
 export WINEPATH="${WINEPATH:+$WINEPATH;}$runtime"
 
-exec wine "$@"
+# The first program of a Wine session starts Wine's own services, which
+# inherit its standard streams and outlive it: through pipes, CTest would wait
+# for them. Files do not keep anybody waiting.
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+rc=0
+wine "$@" >"$out" 2>"$err" || rc=$?
+cat "$out"
+cat "$err" >&2
+exit "$rc"
