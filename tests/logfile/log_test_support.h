@@ -49,10 +49,22 @@ inline std::filesystem::path host(const std::string& library_path)
     return std::filesystem::path(Kitbase::Native::Os::host_path(library_path));
 }
 
-inline std::string read_library_file(const std::string& library_path)
+// A log file's text with the host's line ends turned into '\n'.
+inline std::string read_text(const std::filesystem::path& p)
 {
-    return test_support::read_file(host(library_path));
+    std::string text = test_support::read_file(p);
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+    return out;
 }
+
+inline std::string read_library_file(const std::string& library_path) { return read_text(host(library_path)); }
+
+// Tools of the build host (xmllint, /dev/full) cannot be reached from a
+// Windows build, even one run under Wine on that host.
+inline bool windows_build() { return Kitbase::Native::Os::build_facts().win32; }
 
 inline void wait_for_clock() { std::this_thread::sleep_for(std::chrono::milliseconds(3)); }
 
