@@ -162,20 +162,27 @@ def merge(items):
     return out
 
 
+def writable_brackets(items):
+    """']' would end a literal, so a pattern whose literals hold square
+    brackets gets the fullwidth pair instead (zh_Hant: "[zzzz]" becomes
+    "［" T[tz] "］"), which keeps the look and parses."""
+    if ("L", "]") not in items:
+        return items
+    fullwidth = {"[": "\uff3b", "]": "\uff3d"}
+    return [("L", fullwidth.get(text, text)) if kind == "L" else (kind, text) for kind, text in items]
+
+
 def render(items):
     parts = []
-    for kind, text in merge(items):
-        if kind == "L":
-            if not text or "]" in text:
-                raise DataError("literal %r cannot be written" % text)
+    for kind, text in merge(writable_brackets(items)):
+        if kind == "L" and (not text or "]" in text):
+            raise DataError("literal %r cannot be written" % text)
         parts.append("%s[%s]" % (kind, text))
     return "".join(parts)
 
 
 def literal(text):
-    # ']' ends a literal in the token language; the nearest text that can be
-    # written is the fullwidth bracket, which keeps the pattern's look.
-    return [("L", ch if ch != "]" else "\uff3d") for ch in text]
+    return [("L", ch) for ch in text]
 
 
 def split_quoted(pattern):
@@ -338,19 +345,12 @@ def date_pattern(pattern):
 
 
 def join_date_time(date_time_format, date_items_, time_items_):
-    """Applies a CLDR "{1} ... {0}" date-time format with a plain joiner."""
+    """Joins a date and a time pattern in the order of the CLDR date-time
+    format ("{1} ... {0}": date first), always with a single space: the
+    locales' connecting words and commas are left out."""
     date_first = date_time_format.index("{1}") < date_time_format.index("{0}")
-    first, second = ("{1}", "{0}") if date_first else ("{0}", "{1}")
-    between = date_time_format.split(first, 1)[1].split(second, 1)[0]
-    # Connecting words ('at', 'um', ...) and commas give way to one space.
-    joiner = re.sub(r"'[^']*'", " ", between).replace(",", " ")
-    joiner = re.sub(r"\s+", " ", joiner).strip(" ")
-    if not joiner and between:
-        joiner = " "
-    elif joiner:
-        joiner = " " + joiner + " " if between.strip() != joiner else joiner
     parts = (date_items_, time_items_) if date_first else (time_items_, date_items_)
-    return list(parts[0]) + literal(joiner) + list(parts[1])
+    return list(parts[0]) + literal(" ") + list(parts[1])
 
 
 def four_digit_year(items):

@@ -1,6 +1,7 @@
 #include "glossa/vx_locale_catalog.h"
 
 #include <algorithm>
+#include <cstring>
 
 vx_locale_catalog* vx_locale_catalog::GetInstance() {
     // Never destroyed: packages may still be unloading after static
@@ -84,6 +85,27 @@ const vx_locale_storage* vx_locale_catalog::find(const std::string& name) const 
     for (const Registration& r : registrations_) {
         if ((with_code_page ? name_of(*r.root) : short_name_of(*r.root)) == name) {
             return r.root;
+        }
+    }
+    return nullptr;
+}
+
+const char16_t* vx_locale_catalog::name_for(const vx_name_table& table, const char* code) {
+    if (code == nullptr || table.m_Entries == nullptr) {
+        return nullptr;
+    }
+    std::uint32_t low = 0;
+    std::uint32_t high = table.m_Count;
+    while (low < high) {
+        const std::uint32_t middle = low + (high - low) / 2;
+        const int order = std::strcmp(table.m_Entries[middle].m_Code, code);
+        if (order == 0) {
+            return table.m_Entries[middle].m_Name;
+        }
+        if (order < 0) {
+            low = middle + 1;
+        } else {
+            high = middle;
         }
     }
     return nullptr;

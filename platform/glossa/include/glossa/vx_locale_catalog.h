@@ -52,6 +52,10 @@ public:
     // "i18n". Case-sensitive. Null if there is none.
     const vx_locale_storage* find(const std::string& name) const;
 
+    // The name for `code` in a name table, found by bisection over the
+    // ascending codes; case-sensitive. Null if the table has no such code.
+    static const char16_t* name_for(const vx_name_table& table, const char* code);
+
     // The catalog name of a root, as find accepts it with code page.
     static std::string name_of(const vx_locale_storage& root);
     static std::string short_name_of(const vx_locale_storage& root);
