@@ -302,7 +302,10 @@ TEST_F(LogFileTest, FileDeletedWhileOpen)
         const Logger l = record(c);
         *lf.begin_message(l, 1) << "first";
         lf.end_message(l, 1);
-        std::filesystem::remove(host(lf.stream->name));
+        // Windows refuses to delete a file that is open; a closed one goes.
+        std::error_code ec;
+        const bool removed = std::filesystem::remove(host(lf.stream->name), ec);
+        EXPECT_TRUE(removed || (active && windows_build())) << ec.message();
         std::ostream* s = lf.begin_message(l, 2);
         ASSERT_NE(nullptr, s);
         *s << "second";

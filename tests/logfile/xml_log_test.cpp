@@ -21,6 +21,12 @@ const char xmllint[] = "/usr/bin/xmllint";
 
 bool have_xmllint() { return !windows_build() && std::filesystem::exists(xmllint); }
 
+const char* xmllint_missing()
+{
+    return windows_build() ? "the host's xmllint cannot run from a Windows build"
+                           : "xmllint is not installed (Debian package libxml2-utils)";
+}
+
 // Runs xmllint with args on file; its standard output, and whether it
 // accepted the file.
 bool run_xmllint(const std::filesystem::path& file, const std::string& args, std::string* out = nullptr)
@@ -305,7 +311,7 @@ TEST_F(XmlLogTest, MessageStaysOnOneLineAndRoundTrips)
     ASSERT_NE(lines.end(), text);
     EXPECT_EQ("</Msg>", *(text + 1));
     EXPECT_EQ(std::string::npos, text->find_first_of("<>\t\r\x01\x1f\x7f"));
-    if (!have_xmllint()) GTEST_SKIP() << "xmllint is not installed (Debian package libxml2-utils)";
+    if (!have_xmllint()) GTEST_SKIP() << xmllint_missing();
     // The text node is the message between the line ends around it.
     // Controls that XML cannot hold come back as their visible symbols;
     // DEL is a character XML holds.
@@ -375,7 +381,7 @@ TEST_F(XmlLogTest, ScreenOutputIsADocumentPerStream)
     const std::string documents[] = {out.substr(0, second), out.substr(second)};
     EXPECT_NE(std::string::npos, documents[0].find("screen 2\n</Msg>\n</Jotwell>\n"));
     EXPECT_NE(std::string::npos, documents[1].find("screen 3\n</Msg>\n</Jotwell>\n"));
-    if (!have_xmllint()) GTEST_SKIP() << "xmllint is not installed (Debian package libxml2-utils)";
+    if (!have_xmllint()) GTEST_SKIP() << xmllint_missing();
     for (int i = 0; i < 2; ++i) {
         const std::filesystem::path f = dir / ("screen" + std::to_string(i) + ".xml");
         test_support::write_file(f, documents[i]);
