@@ -396,7 +396,46 @@ TEST_F(XmlLogTest, FactoryMakesTheXmlKind)
     EXPECT_NE(nullptr, dynamic_cast<LogFileXml*>(lf.get()));
 }
 
-TEST_F(XmlLogTest, MissingDirectoryDoesNotFail)
+TEST_F(XmlLogTest, FileOpenedLateStillHoldsAWholeDocument)
+{
+    const std::filesystem::path later = dir / "later";
+    TestInfo named("orders", "xml", test_support::library_path(later));
+    for (bool record_before : {false, true}) {
+        SCOPED_TRACE(record_before ? "a record was lost first" : "no record before");
+        std::filesystem::remove_all(later);
+        std::string name;
+        {
+            LogFileXml lf(named);
+            Config c;
+            c.active = true;
+            const Logger l = plain(m, nullptr, c);
+            if (record_before) {
+                std::ostream* s = lf.begin_message(l, 1);
+                ASSERT_NE(nullptr, s);
+                *s << "lost";
+                lf.end_message(l, 1);
+                EXPECT_FALSE(lf.stream->opened);
+            } else {
+                // The document starts while the directory is still missing.
+                lf.stream = new XmlOfstream(test_support::library_path(later / "late.xml"));
+                EXPECT_FALSE(lf.stream->opened);
+            }
+            std::filesystem::create_directory(later);
+            *lf.begin_message(l, 2) << "kept";
+            lf.end_message(l, 2);
+            EXPECT_TRUE(lf.stream->opened);
+            name = lf.stream->name;
+        }
+        const std::string xml = read_library_file(name);
+        EXPECT_EQ(0u, xml.find("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Jotwell\nLogFile=\"" + name + "\"\n"));
+        EXPECT_EQ(std::string::npos, xml.find("lost"));
+        EXPECT_NE(std::string::npos, xml.find("\">\n<Msg\nRank=\"2\""));
+        EXPECT_EQ(">\nkept\n</Msg>\n</Jotwell>\n", xml.substr(xml.size() - 25));
+        if (have_xmllint()) parses(host(name));
+    }
+}
+
+TEST_F(XmlLogTest, FileNeverOpenedLeavesNothing)
 {
     TestInfo nowhere("orders", "xml", test_support::library_path(dir / "missing"));
     {

@@ -32,22 +32,67 @@ XmlOfstream::XmlOfstream(const std::string& path)
 
 XmlOfstream::XmlOfstream() : LogOfstream(), xml_(&std::cout, log_style) { start_document(); }
 
+namespace {
+
+const std::uint32_t root_attribute_count = 6;
+
+struct RootValues {
+    std::string log_file;
+    std::string process;
+    int pid;
+    SimpleTime::PhysicalTime time;
+};
+
+void write_root_attributes(Kitbase::Xml::XmlOstream& o, Kitbase::Xml::Tag& root, const RootValues& v)
+{
+    root.attribute("LogFile");
+    o << v.log_file;
+    root.attribute("Process");
+    o << v.process;
+    root.attribute("Name");
+    o << "TODO: NYI: name";
+    root.attribute("Pid");
+    o << v.pid;
+    root.attribute("Time");
+    SimpleTime::UtcTime(v.time).print(*o.data(), SimpleTime::UtcTime::Separator());
+    root.attribute("Build");
+    o << build_text();
+}
+
+} // namespace
+
 void XmlOfstream::start_document()
 {
     const Kitbase::Portable::Process process;
+    const RootValues values = {name, process.name(), process.id(), SimpleTime::clock().now()};
     root_.emplace(xml_, "Jotwell");
-    root_->attribute("LogFile");
-    xml_ << name;
-    root_->attribute("Process");
-    xml_ << process.name();
-    root_->attribute("Name");
-    xml_ << "TODO: NYI: name";
-    root_->attribute("Pid");
-    xml_ << process.id();
-    root_->attribute("Time");
-    SimpleTime::UtcTime(SimpleTime::clock().now()).print(*xml_.data(), SimpleTime::UtcTime::Separator());
-    root_->attribute("Build");
-    xml_ << build_text();
+    write_root_attributes(xml_, *root_, values);
+    if (to_screen || opened) return;
+
+    // The same start on the side, up to where the writer now stands: inside
+    // the last attribute's value.
+    std::ostringstream start;
+    {
+        Kitbase::Xml::XmlOstream side(&start, log_style);
+        Kitbase::Xml::Tag root(side, "Jotwell");
+        write_root_attributes(side, root, values);
+        side.data()->flush();
+        unwritten_start_ = start.str();
+    }
+}
+
+void XmlOfstream::re_open()
+{
+    LogOfstream::re_open();
+    if (unwritten_start_.empty() || !opened) return;
+    std::ostream& file = *this;
+    file << unwritten_start_;
+    // Once a record has begun, the writer has ended the last attribute and
+    // the root's start tag.
+    if (root_ && root_->attributes() == root_attribute_count) file << '"' << '>' << std::endl;
+    file.flush();
+    unwritten_start_.clear();
+    unwritten_start_.shrink_to_fit();
 }
 
 XmlOfstream::~XmlOfstream()

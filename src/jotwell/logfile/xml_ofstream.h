@@ -23,6 +23,11 @@ public:
     // Re-opens a closed file and ends the document in it. Never throws.
     ~XmlOfstream() override;
 
+    // As LogOfstream::re_open. A file that could not be opened when the
+    // document started gets the document's start first when it finally
+    // opens, so that the records that follow are still a whole document.
+    void re_open();
+
     // The writer; its current tag is the root between records.
     Kitbase::Xml::XmlOstream& xml() { return xml_; }
 
@@ -31,6 +36,9 @@ private:
 
     Kitbase::Xml::XmlOstream xml_;
     std::optional<Kitbase::Xml::Tag> root_;
+    // The document's start as it was meant to reach the file, kept only
+    // while the file has not been opened.
+    std::string unwritten_start_;
 };
 
 // The root's Build attribute: "Build release at " date time " on " system
