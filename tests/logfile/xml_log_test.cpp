@@ -449,3 +449,19 @@ TEST_F(XmlLogTest, FileNeverOpenedLeavesNothing)
     }
     EXPECT_TRUE(files_in(dir.path()).empty());
 }
+
+TEST_F(XmlLogTest, RecordIsOnDiskWhenItEnds)
+{
+    Config c;
+    c.active = true;   // the file stays open between records
+    LogFileXml lf(info);
+    write_record(lf, plain(m, nullptr, c), 1, "first");
+    ASSERT_TRUE(lf.stream->opened);
+    EXPECT_EQ("first\n</Msg>\n", read_library_file(lf.stream->name).substr(
+                                     read_library_file(lf.stream->name).size() - 13));
+    const Logger l = plain(m, nullptr, c);
+    *lf.begin_message(l, 2) << "second";
+    lf.end_message(l, 2);
+    const std::string text = read_library_file(lf.stream->name);
+    EXPECT_EQ("second\n</Msg>\n", text.substr(text.size() - 14));
+}

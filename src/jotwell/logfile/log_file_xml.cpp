@@ -158,9 +158,11 @@ void LogFileXml::do_footer_message()
         }
     } catch (...) {
         close_msg();
+        stream->end_record();
         throw;
     }
     close_msg();
+    stream->end_record();
 }
 
 } // namespace Jotwell

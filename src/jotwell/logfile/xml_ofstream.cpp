@@ -25,12 +25,25 @@ const Kitbase::Xml::Format log_style(1);
 } // namespace
 
 XmlOfstream::XmlOfstream(const std::string& path)
-    : LogOfstream(path), xml_(static_cast<std::ostream*>(this), log_style)
+    : LogOfstream(path), file_sink_(rdbuf()), file_sink_stream_(&file_sink_), xml_(&file_sink_stream_, log_style)
+{
+    start_document();
+    end_record();
+}
+
+XmlOfstream::XmlOfstream()
+    : LogOfstream(), file_sink_(nullptr), file_sink_stream_(&file_sink_), xml_(&std::cout, log_style)
 {
     start_document();
 }
 
-XmlOfstream::XmlOfstream() : LogOfstream(), xml_(&std::cout, log_style) { start_document(); }
+void XmlOfstream::end_record()
+{
+    if (to_screen) return;
+    // A failed write leaves only this record's text lost.
+    file_sink_stream_.clear();
+    flush();
+}
 
 namespace {
 
@@ -84,13 +97,13 @@ void XmlOfstream::start_document()
 void XmlOfstream::re_open()
 {
     LogOfstream::re_open();
+    file_sink_stream_.clear();
     if (unwritten_start_.empty() || !opened) return;
     std::ostream& file = *this;
     file << unwritten_start_;
     // Once a record has begun, the writer has ended the last attribute and
     // the root's start tag.
     if (root_ && root_->attributes() == root_attribute_count) file << '"' << '>' << std::endl;
-    file.flush();
     unwritten_start_.clear();
     unwritten_start_.shrink_to_fit();
 }
@@ -102,6 +115,10 @@ XmlOfstream::~XmlOfstream()
     } catch (...) {
     }
     root_.reset();
+    try {
+        end_record();
+    } catch (...) {
+    }
 }
 
 } // namespace Jotwell
