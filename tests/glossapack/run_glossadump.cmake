@@ -1,10 +1,12 @@
 # Runs glossadump and checks its output.
 #   -DTOOL=glossadump -DARGS=a;b -DEXPECTED=file      compare standard output with a file
 #   -DTOOL=glossadump -DARGS=--json -DPYTHON=python   check that the output is the JSON of 136 trees
-execute_process(COMMAND ${TOOL} ${ARGS} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+#   [-DEMULATOR=...]                                   runs the tool through it (Wine)
+execute_process(COMMAND ${EMULATOR} ${TOOL} ${ARGS} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "glossadump ${ARGS} exited with ${rc}\n${err}")
 endif()
+string(REPLACE "\r\n" "\n" out "${out}")
 if(DEFINED EXPECTED)
     file(READ "${EXPECTED}" expected)
     if(NOT out STREQUAL expected)
