@@ -453,7 +453,6 @@ def separators(short_date, medium_time):
 
 def build_locale(name, code_page, lcid, supplement, english, codes):
     locale, from_cldr = cldr_locale(name, supplement)
-    en = Locale("en")
     en_lang, en_terr = english
     language, territory = language_of(name), territory_of(name)
     replaced = supplement["replaced_locales"].get(name, {})
@@ -614,7 +613,8 @@ def header(title):
 
 
 def cldr_version():
-    return "41" if babel.__version__.startswith("2.10") else "(Babel %s)" % babel.__version__
+    # Babel does not say which CLDR it carries; Debian's 2.10 has CLDR 41.
+    return "41" if babel.__version__.startswith("2.10") else "of Babel %s" % babel.__version__
 
 
 class Unit:
