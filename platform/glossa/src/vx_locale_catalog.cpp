@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+const long vx_locale_catalog::registered;
+const long vx_locale_catalog::rejected_null;
+const long vx_locale_catalog::rejected_duplicate;
+
 vx_locale_catalog* vx_locale_catalog::GetInstance() {
     // Never destroyed: packages may still be unloading after static
     // destruction of this library has begun.

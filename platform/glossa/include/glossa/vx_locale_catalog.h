@@ -18,10 +18,11 @@
 
 class GLOSSA_API vx_locale_catalog {
 public:
-    // Result codes of Register.
-    static constexpr long registered = 0;
-    static constexpr long rejected_null = -1;
-    static constexpr long rejected_duplicate = -2;
+    // Result codes of Register. Defined in the library (not inline), so
+    // that a program importing the DLL can take their address.
+    static const long registered = 0;
+    static const long rejected_null = -1;
+    static const long rejected_duplicate = -2;
 
     // What a root held at the moment it was registered, so that callers can
     // check the completion a package performs before Register.
