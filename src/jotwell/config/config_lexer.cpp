@@ -215,6 +215,8 @@ ConfigLexer::ConfigLexer(Config* working, const std::string& name, const std::st
                          const std::string& config_file, std::istream& in)
     : yyFlexLexer(in, std::cout),
       ConfigLexerChannel(name, log_dir, config_file),
+      source(in),
+      read_failed(false),
       config(working),
       size_lhs(working),
       display_mask_lhs(working),

@@ -87,6 +87,16 @@ public:
     int current_column() const { return column; }
     Config& working() { return *config; }
 
+protected:
+    // One character per call, taken from the caller's stream itself so that
+    // its state (end of file, failure) shows what the run read. A stream at
+    // its end or failed gives the end of input; a read that sets the bad bit
+    // is a read failure (a fatal error of the scanner).
+    // A token longer than this is read in larger steps, only as far as it
+    // certainly goes (see LexerInput).
+    static constexpr long long_token = 256;
+    int LexerInput(char* buf, int max_size) override;
+
 private:
     // Scanner actions (the rules are in config_scanner.ll).
     void skip(int length) { column += length; }
@@ -106,6 +116,8 @@ private:
     int end_of_input();
     [[noreturn]] void unexpected(const char* text);
 
+    std::istream& source;
+    bool read_failed;
     Config* config;
 
 public:

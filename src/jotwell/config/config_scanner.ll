@@ -26,8 +26,9 @@
 %{
 #include "jotwell/config/config_lexer.h"
 
-// One character per read from the caller's stream (see yyFlexLexer::LexerInput).
-#define YY_INTERACTIVE
+// A refill may take as much as the buffer has room for, so that reading a
+// long token costs time in proportion to its length (see LexerInput).
+#define YY_READ_BUF_SIZE (1 << 30)
 
 using namespace Jotwell::ConfigToken;
 %}
@@ -95,3 +96,50 @@ using namespace Jotwell::ConfigToken;
 <<EOF>>             { return end_of_input(); }
 
 %%
+
+namespace {
+
+// Whether c continues a token that began with first and has grown long: a
+// string literal, a comment, a run of blanks, a word or a number.
+bool continues_long_token(char first, int c)
+{
+    const auto word_char = [](int ch) {
+        return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9') || ch == '_';
+    };
+    const auto blank = [](int ch) { return ch == ' ' || ch == '\t' || ch == '\r'; };
+    if (first == '"') return c != '"';
+    if (first == '#' || first == '/') return c != '\n';
+    if (blank(static_cast<unsigned char>(first))) return blank(c);
+    if (first >= '1' && first <= '9') return c >= '0' && c <= '9';
+    if ((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z')) return word_char(c);
+    return false;
+}
+
+} // namespace
+
+int Jotwell::ConfigLexer::LexerInput(char* buf, int max_size)
+{
+    if (read_failed) return -1;
+    if (max_size < 1 || source.eof() || source.fail()) return 0;
+    source.get(buf[0]);
+    if (source.eof()) return 0;
+    if (source.bad()) return -1;
+    int n = 1;
+    // flex has moved the token read so far to the start of its buffer and
+    // rescans it after every read. Once a token is long, take the rest of
+    // it in one call: the automaton would read those characters anyway, and
+    // one character per call would make a long token cost quadratic time.
+    const char* const token = YY_CURRENT_BUFFER_LVALUE->yy_ch_buf;
+    if (buf - token >= long_token) {
+        while (n < max_size) {
+            const int c = source.peek();
+            if (source.bad()) {
+                read_failed = true;
+                break;
+            }
+            if (c == std::char_traits<char>::eof() || !continues_long_token(token[0], c)) break;
+            source.get(buf[n++]);
+        }
+    }
+    return n;
+}
