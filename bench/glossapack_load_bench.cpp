@@ -9,6 +9,7 @@
 // process, the records private dirty pages of each process.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -186,6 +187,13 @@ void BM_GlossapackResidentMemory(benchmark::State& state) {
     std::string error;
     vx_locale_catalog& catalog = *vx_locale_catalog::GetInstance();
     catalog.clear();
+    // A freshly linked package still has dirty pages in the page cache,
+    // which smaps would count as dirty; write them back first.
+    const int fd = open(package, O_RDONLY);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
     if (!load(error)) {
         state.SkipWithError(error.c_str());
         return;
@@ -210,7 +218,9 @@ void BM_GlossapackResidentMemory(benchmark::State& state) {
     state.counters["text_private_dirty_kB"] = texts.private_dirty_kb + texts.shared_dirty_kb;
     state.counters["data_private_dirty_kB"] = writable.private_dirty_kb;
     state.counters["data_rss_kB"] = writable.rss_kb;
-    std::fprintf(stderr, "vxshare mapping: %s\n", mapping.c_str());
+    std::fprintf(stderr, "vxshare mapping: %s\n  rss %.0f kB, shared clean %.0f kB, private clean %.0f kB, dirty %.0f kB\n",
+                 mapping.c_str(), texts.rss_kb, texts.shared_clean_kb, texts.private_clean_kb,
+                 texts.private_dirty_kb + texts.shared_dirty_kb);
     if (texts.private_dirty_kb + texts.shared_dirty_kb > 0 || texts.shared_clean_kb < 0.5 * texts.rss_kb) {
         state.SkipWithError("the texts are not shared clean pages");
     }

@@ -7,8 +7,10 @@
 // Locale texts and default flags: a read-only section of their own, mapped
 // from the file and shared by every process that loads the package. Only
 // const data without pointers may go there; a pointer would need relocation
-// and make the pages private.
-#define GLOSSAPACK_SHARED_TEXT __attribute__((section("vxshare")))
+// and make the pages private. The alignment is that of UTF-16 code units:
+// left alone, the compiler aligns each longer array to 32 bytes, which costs
+// about a quarter more pages.
+#define GLOSSAPACK_SHARED_TEXT __attribute__((section("vxshare"), aligned(2)))
 
 // Dynamic initialisation of one locale's objects (completion of its records,
 // then its registration) runs at this rank. Ranks follow the registration
