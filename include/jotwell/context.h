@@ -118,10 +118,6 @@ JOTWELL_API Data* get_data();
 // data's trace service, or the default one when data is null (null before
 // the library's start and after its stop).
 JOTWELL_API Logos* get_logos(Data* data);
-// Gives the thread a context if it has none; scope.is_owner tells whether
-// this call made it. Throws Kitbase::Native::CannotSetTls when the slot
-// refuses the new context (the thread is then left without one).
-JOTWELL_API Data* install_data(WithContext& scope);
 // Deletes the thread's context, if any. Calls still in progress end
 // without records.
 JOTWELL_API void uninstall_data();
@@ -139,11 +135,18 @@ public:
     bool is_owner() const { return is_owner_; }
 
 private:
-    friend JOTWELL_API Data* install_data(WithContext& scope);
+    // Exported at its declaration below: marked here as well, it would lose
+    // its import in the programs that use the DLL.
+    friend Data* install_data(WithContext& scope);
 
     bool is_owner_;
     Data* data_;
 };
+
+// Gives the thread a context if it has none; scope.is_owner tells whether
+// this call made it. Throws Kitbase::Native::CannotSetTls when the slot
+// refuses the new context (the thread is then left without one).
+JOTWELL_API Data* install_data(WithContext& scope);
 
 } // namespace Context
 } // namespace Jotwell
