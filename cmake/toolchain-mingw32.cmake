@@ -5,7 +5,7 @@
 #         -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake
 #
 # Test programs run under Wine through tools/wine-run.sh, with a Wine prefix
-# of their own inside the build tree.
+# of their own inside the build tree (<build>/wineprefix).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
@@ -29,7 +29,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # PATH.
 if(NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
     get_filename_component(_jotwell_root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR
-        "${_jotwell_root}/tools/wine-run.sh;${CMAKE_BINARY_DIR}/wineprefix"
-        CACHE STRING "Runs the Windows test programs under Wine")
+    set(CMAKE_CROSSCOMPILING_EMULATOR "${_jotwell_root}/tools/wine-run.sh"
+        CACHE FILEPATH "Runs the Windows test programs under Wine")
 endif()

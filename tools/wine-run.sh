@@ -1,21 +1,33 @@
 #!/bin/sh
 # Runs one Windows program of the cross build under Wine:
-#   tools/wine-run.sh PREFIX program.exe [args...]
-# PREFIX is the build tree's own 32-bit Wine prefix; it is created on first
-# use (under a lock, since CTest starts programs in parallel). The mingw
+#   tools/wine-run.sh program.exe [args...]
+# The Wine prefix is the build tree's own, "wineprefix" beside the
+# CMakeCache.txt of the tree that holds the program (WINEPREFIX when the
+# program lies outside any build tree). It is a 32-bit prefix, created on
+# first use under a lock, since CTest starts programs in parallel. The mingw
 # runtime DLLs are found through Wine's PATH. Standard input is the
 # caller's; standard output and error are passed on when the program ends.
 set -eu
-prefix=$1
-shift
-case $prefix in /*) ;; *) prefix=$PWD/$prefix ;; esac
+[ $# -ge 1 ] || { echo "usage: $0 program.exe [args...]" >&2; exit 2; }
+
+prefix=
+dir=$(cd "$(dirname "$1")" 2>/dev/null && pwd) || dir=
+while [ -n "$dir" ]; do
+    if [ -f "$dir/CMakeCache.txt" ]; then
+        prefix=$dir/wineprefix
+        break
+    fi
+    [ "$dir" = / ] && break
+    dir=$(dirname "$dir")
+done
+prefix=${prefix:-${WINEPREFIX:-}}
+[ -n "$prefix" ] || { echo "$0: $1 is in no build tree and WINEPREFIX is unset" >&2; exit 2; }
 
 export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all
 # No Mono or Gecko download prompts: the tests need neither.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 
 if [ ! -f "$prefix/system.reg" ]; then
-    mkdir -p "$(dirname "$prefix")"
     (
         flock 9
         if [ ! -f "$prefix/system.reg" ]; then
