@@ -83,10 +83,18 @@ struct JOTWELL_API Config {
 
     // Runs a configuration text against this record. The text works on a
     // copy, which replaces the record only when the whole text succeeded;
-    // errors go to the text's error destination as one line.
+    // errors go to the text's error destination as one line. name, log_dir
+    // and config_file are what the text reads under those names. Effects
+    // outside the record (lines written, commands run, files created) stay
+    // even when the text fails. Runs in different threads are independent.
+    // The stream is read one character at a time, only as far as the text
+    // runs; a run that ends early leaves the rest unread.
     bool parse(std::istream& in, const std::string& name, const std::string& log_dir,
                const std::string& config_file);
-    // The same, with the default trace service's names.
+    // The same, with the names a trace service resolves when the program
+    // gives none: VX_TRACE_NAME, else the process name, else "Jotwell";
+    // VX_TRACE_LOGDIR, else "."; VX_TRACE_CONFIGFILE, else the name followed
+    // by "_trace.ini" in VX_TRACE_CONFIGDIR (else ".").
     bool parse(std::istream& in);
 
     bool active;
