@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
 
 namespace {
 
@@ -86,4 +87,35 @@ TEST(Exports, ProcessPictureOfTheProgram)
     EXPECT_EQ(p.name(), "exports_test");
     EXPECT_EQ(p.id(), Kitbase::Portable::getpid());
     EXPECT_GE(p.argc(), 1);
+}
+
+// The configuration language, run inside the library, sees the build it was
+// compiled for and hands the program the library's importance constants.
+TEST(Exports, ConfigurationTextsSeeTheBuild)
+{
+    using namespace Jotwell;
+#if defined(_WIN32)
+    const std::string os = "MSWin32";
+    const std::string platform = "win32 && !unix && !linux";
+#else
+    const std::string os = "linux";
+    const std::string platform = "!win32 && unix && linux";
+#endif
+#if defined(NDEBUG)
+    const std::string option = "release";
+    const std::string kind = "release && !debug";
+#else
+    const std::string option = "debug";
+    const std::string kind = "debug && !release";
+#endif
+    Config c;
+    std::istringstream text("consultant = oskind + \"|\" + compile_option + \"|\" + language;\n"
+                            "if (" + platform + " && " + kind + " && cxx && !java && !solaris && !aix && !hpux)\n"
+                            "    size = 20;\n"
+                            "importance = xl;\n");
+    ASSERT_TRUE(c.parse(text, "exports", ".", "exports_trace.ini"));
+    EXPECT_EQ(std::string(c.consultant), os + "|" + option + "|C++");
+    EXPECT_EQ(c.size, 20u);
+    EXPECT_EQ(c.importance, XL);
+    EXPECT_EQ(c.importance.level, 4);
 }
