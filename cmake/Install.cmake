@@ -19,5 +19,11 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/JotwellConfigVersion.cmak
 install(FILES ${PROJECT_BINARY_DIR}/JotwellConfig.cmake ${PROJECT_BINARY_DIR}/JotwellConfigVersion.cmake
     DESTINATION ${JOTWELL_CMAKE_DIR})
 
+# The name the linker knows the library by: Jotwell for the Windows DLL's
+# import library.
+get_target_property(JOTWELL_LINK_NAME jotwell OUTPUT_NAME)
+if(NOT JOTWELL_LINK_NAME)
+    set(JOTWELL_LINK_NAME jotwell)
+endif()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/jotwell.pc.in ${PROJECT_BINARY_DIR}/jotwell.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/jotwell.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

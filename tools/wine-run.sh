@@ -1,17 +1,18 @@
 #!/bin/sh
 # Runs one Windows program of the cross build under Wine:
 #   tools/wine-run.sh program.exe [args...]
-# The Wine prefix is the build tree's own, "wineprefix" beside the
-# CMakeCache.txt of the tree that holds the program (WINEPREFIX when the
-# program lies outside any build tree). It is a 32-bit prefix, created on
+# The Wine prefix is JOTWELL_WINEPREFIX if set, else the build tree's own,
+# "wineprefix" beside the CMakeCache.txt of the tree that holds the program
+# (WINEPREFIX when the program lies outside any build tree). It is a 32-bit prefix, created on
 # first use under a lock, since CTest starts programs in parallel. The mingw
 # runtime DLLs are found through Wine's PATH. Standard input is the
 # caller's; standard output and error are passed on when the program ends.
 set -eu
 [ $# -ge 1 ] || { echo "usage: $0 program.exe [args...]" >&2; exit 2; }
 
-prefix=
-dir=$(cd "$(dirname "$1")" 2>/dev/null && pwd) || dir=
+prefix=${JOTWELL_WINEPREFIX:-}
+dir=
+[ -n "$prefix" ] || dir=$(cd "$(dirname "$1")" 2>/dev/null && pwd) || dir=
 while [ -n "$dir" ]; do
     if [ -f "$dir/CMakeCache.txt" ]; then
         prefix=$dir/wineprefix
