@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 start=$(date +%s)
 elapsed() { echo "Windows stage: $(( $(date +%s) - start )) s"; }
 trap elapsed EXIT
+trap 'exit 130' INT TERM
 tools/install-deps.sh --windows
 
 build=build/windows
