@@ -6,6 +6,17 @@ install(TARGETS jotwell EXPORT JotwellTargets
     RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+# A mingw-w64 build's DLLs load the compiler's runtime DLLs; they go beside
+# them so that the installed bin folder runs on Windows as it is.
+if(MINGW)
+    foreach(runtime_dll libstdc++-6.dll libgcc_s_dw2-1.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+        execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime_dll}
+            OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(IS_ABSOLUTE "${runtime_path}" AND EXISTS "${runtime_path}")
+            install(FILES ${runtime_path} DESTINATION ${CMAKE_INSTALL_BINDIR})
+        endif()
+    endforeach()
+endif()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(FILES ${PROJECT_BINARY_DIR}/include/jotwell/export.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/jotwell)
 

@@ -44,7 +44,9 @@ runtime=""
 for dir in /usr/lib/gcc/i686-w64-mingw32/*-posix /usr/i686-w64-mingw32/lib; do
     [ -d "$dir" ] && runtime="$runtime${runtime:+;}$(winpath "$dir")"
 done
-export WINEPATH="${WINEPATH:+$WINEPATH;}$runtime"
+# JOTWELL_WINE_OWN_RUNTIME=1 leaves them out, for programs that must find
+# them beside themselves as on Windows.
+[ -n "${JOTWELL_WINE_OWN_RUNTIME:-}" ] || export WINEPATH="${WINEPATH:+$WINEPATH;}$runtime"
 
 # The first program of a Wine session starts Wine's own services, which
 # inherit its standard streams and outlive it: through pipes, CTest would wait

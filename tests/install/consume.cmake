@@ -29,10 +29,12 @@ file(GLOB libdirs ${prefix}/lib*)
 set(ENV{LD_LIBRARY_PATH} "${libdirs}")
 set(consumer ${WORK}/build/consumer)
 if(EMULATOR)
-    # The Windows program finds the installed DLL through Wine's PATH, and
-    # runs in the Wine prefix of the build it was installed from.
+    # The Windows program finds the installed DLLs, the compiler's runtime
+    # among them, through Wine's PATH, and runs in the Wine prefix of the
+    # build it was installed from.
     string(REPLACE "/" "\\" bindir "Z:${prefix}/bin")
     set(ENV{WINEPATH} "${bindir}")
+    set(ENV{JOTWELL_WINE_OWN_RUNTIME} 1)
     set(ENV{JOTWELL_WINEPREFIX} "${BUILD}/wineprefix")
     set(consumer ${EMULATOR} ${consumer}.exe)
 endif()
