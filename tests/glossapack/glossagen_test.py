@@ -12,10 +12,10 @@ import unittest
 HERE = os.path.dirname(os.path.abspath(__file__))
 GENERATOR = os.path.join(HERE, "..", "..", "tools", "glossagen", "glossagen.py")
 
-spec = importlib.util.spec_from_file_location("glossagen", GENERATOR)
-glossagen = importlib.util.module_from_spec(spec)
+generator_source = importlib.util.spec_from_file_location("glossagen", GENERATOR)
+glossagen = importlib.util.module_from_spec(generator_source)
 sys.dont_write_bytecode = True
-spec.loader.exec_module(glossagen)  # exits with 3 without Babel or ICU
+generator_source.loader.exec_module(glossagen)  # exits with 3 without Babel or ICU
 
 SYMBOLS = {"percent": "%", "currency": "$"}
 
